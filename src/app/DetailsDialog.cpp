@@ -4,6 +4,7 @@
 #include "HintEdit.h"
 
 #include <QGuiApplication>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -31,6 +32,7 @@ DetailsDialog::DetailsDialog(const QString &caption, const QString &settingsFile
       Settings(settingsFileName), section_(section), fields_(fields)
 {
     setWindowTitle(caption);
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/ORVALUX_ICON.png")));
     setModal(true);
     setFixedSize(424, 189);
     QFont tahoma(QStringLiteral("Tahoma"));

@@ -9,6 +9,7 @@
 #include "Setup_Workshop_KLT37V1.h"
 
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -115,6 +116,7 @@ void TForm1::createComponents()
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Multifunction tester"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/ORVALUX_ICON.png")));
     setFont(tahoma(11));
 
     MenuPrincipal = menuBar()->addAction(QStringLiteral("Customer details"));

@@ -155,3 +155,33 @@ QImage drawReportLogo()
     p.end();
     return image;
 }
+
+QImage drawProgramIcon()
+{
+    QImage icon(64, 64, QImage::Format_ARGB32_Premultiplied);
+    icon.fill(Qt::transparent);
+    QPainter p(&icon);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+
+    // The switched-on tester, shrunk to the icon's width.
+    const QImage tester = drawTester(Brand::Vornax, true);
+    const QRectF body(0, 32 - 64.0 * tester.height() / tester.width() / 2, 64,
+                      64.0 * tester.height() / tester.width());
+    p.drawImage(body, tester);
+
+    // A dial on its display, so the icon reads as a pressure gauge.
+    const qreal scale = body.width() / tester.width();
+    const QRectF display(body.left() + 96 * scale, body.top() + 101 * scale, 489 * scale,
+                         265 * scale);
+    const QPointF centre(display.center().x(), display.bottom() - display.height() * 0.18);
+    const qreal radius = display.height() * 0.62;
+    p.setPen(QPen(QColor(0x11, 0x6F, 0xCC), 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius), 20 * 16,
+              140 * 16);
+    p.setPen(QPen(QColor(0x20, 0x20, 0x20), 1.8, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(centre, QPointF(centre.x() + radius * 0.55, centre.y() - radius * 0.7));
+    p.setBrush(QColor(0x20, 0x20, 0x20));
+    p.drawEllipse(centre, 1.6, 1.6);
+    return icon;
+}

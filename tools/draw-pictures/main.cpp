@@ -35,6 +35,7 @@ int main(int argc, char *argv[])
         {"USB_LOGO_BN.png", drawUsbLogo(false)},
         {"USB_LOGO.png", drawUsbLogo(true)},
         {"ZORVANE_LOGO.png", drawReportLogo()},
+        {"ORVALUX_ICON.png", drawProgramIcon()},
     };
     for (const auto &picture : pictures) {
         const QString path = out.filePath(QString::fromLatin1(picture.file));
