@@ -1,6 +1,7 @@
 #include "app/Main.h"
-#include "support/FakeHidDevice.h"
+#include "support/FakeHidController.h"
 #include "support/ProgramFolder.h"
+#include "support/QStringPrinter.h"
 
 #include <QPlainTextEdit>
 
@@ -13,7 +14,8 @@ class CommandChannelTest : public ::testing::Test
 {
 protected:
     ProgramFolder folder;
-    TForm1 form{folder.path(), nullptr};
+    FakeHidController hid;
+    TForm1 form{folder.path(), &hid};
     FakeHidDevice tester;
 };
 
@@ -63,9 +65,9 @@ TEST_F(CommandChannelTest, SendsNothingWithoutAPluggedInTester)
 TEST_F(CommandChannelTest, LogsEachReceivedReport)
 {
     form.Memo1->show();
-    form.HidContDeviceData(&tester, 0, QByteArray("KLT37_FUNC|OIL_") + QByteArray(49, '\0'));
+    form.HidContDeviceData(&tester, 0, QByteArray("KLT37_XXXX|0001") + QByteArray(49, '\0'));
     EXPECT_EQ(form.Memo1->toPlainText().split(QLatin1Char('\n')).last(),
-              QStringLiteral("KLT37_FUNC|OIL_"));
+              QStringLiteral("KLT37_XXXX|0001"));
 }
 
 } // namespace

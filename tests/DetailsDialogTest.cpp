@@ -2,8 +2,10 @@
 #include "app/Main.h"
 #include "app/Setup_KLT37V1.h"
 #include "app/Setup_Workshop_KLT37V1.h"
+#include "support/FakeHidController.h"
 #include "support/ModalAnswerer.h"
 #include "support/ProgramFolder.h"
+#include "support/QStringPrinter.h"
 #include "support/ReadOnlyFolder.h"
 
 #include <QAction>
@@ -44,7 +46,8 @@ struct FieldCase {
 TEST(DetailsDialogTest, LaysOutBothDialogs)
 {
     ProgramFolder folder;
-    TForm1 form(folder.path(), nullptr);
+    FakeHidController hid;
+    TForm1 form(folder.path(), &hid);
     const FieldCase customer[] = {
         {"editVIN", {8, 8, 401, 21}, "Insert VIN number..."},
         {"editBrand", {8, 35, 401, 21}, "Insert vehicle brand..."},
@@ -96,7 +99,8 @@ TEST(DetailsDialogTest, FillsTheFieldsFromTheFileOnce)
     folder.write(QStringLiteral("Tester.ini"),
                  "[Customer_Details]\nVIN=WVW123\nSurname=Lopez\n"
                  "[Workshop_Details]\nWorkshop_Email=info@garage.example\n");
-    TForm1 form(folder.path(), nullptr);
+    FakeHidController hid;
+    TForm1 form(folder.path(), &hid);
     EXPECT_EQ(edit(form.Form2, "editVIN")->text(), QStringLiteral("WVW123"));
     EXPECT_EQ(edit(form.Form2, "editSurname")->text(), QStringLiteral("Lopez"));
     EXPECT_EQ(edit(form.Form2, "editBrand")->text(), QString());
@@ -117,7 +121,8 @@ TEST(DetailsDialogTest, SaveWritesTheSixKeysInOrderAndKeepsTheOtherSection)
     ProgramFolder folder;
     folder.write(QStringLiteral("Tester.ini"),
                  "[OEM]\nOEM=Zorvane\n[Workshop_Details]\nWorkshop_Name=Garage\n");
-    TForm1 form(folder.path(), nullptr);
+    FakeHidController hid;
+    TForm1 form(folder.path(), &hid);
     whileOpen(form.MenuPrincipal, form.Form2, [&] {
         edit(form.Form2, "editVIN")->setText(QStringLiteral("WVW123"));
         edit(form.Form2, "editModel")->setText(QStringLiteral("Insert vehicle model..."));
@@ -146,7 +151,8 @@ TEST(DetailsDialogTest, CancelWritesNothingAndKeepsTheTypedText)
 {
     ProgramFolder folder;
     folder.write(QStringLiteral("Tester.ini"), "[Customer_Details]\nVIN=OLD\n");
-    TForm1 form(folder.path(), nullptr);
+    FakeHidController hid;
+    TForm1 form(folder.path(), &hid);
     whileOpen(form.MenuPrincipal, form.Form2, [&] {
         edit(form.Form2, "editVIN")->setText(QStringLiteral("TYPED"));
         form.Form2->btnSetupCancel->click();
@@ -165,7 +171,8 @@ TEST(DetailsDialogTest, CancelWritesNothingAndKeepsTheTypedText)
 TEST(DetailsDialogTest, AFailedWriteShowsTheErrorAndKeepsTheDialogOpen)
 {
     const ReadOnlyFolder folder;
-    TForm1 form(folder.path(), nullptr);
+    FakeHidController hid;
+    TForm1 form(folder.path(), &hid);
     QStringList errors;
     bool stayedOpen = false;
     whileOpen(form.Workshopdetails2, form.Form3, [&] {

@@ -1,6 +1,7 @@
 #include "app/IniFile.h"
 
 #include "support/ProgramFolder.h"
+#include "support/QStringPrinter.h"
 #include "support/ReadOnlyFolder.h"
 
 #include <QDir>

@@ -1,7 +1,9 @@
 #include "app/Main.h"
 #include "app/NumberFormat.h"
 #include "app/ScreenGroupBox.h"
+#include "support/FakeHidController.h"
 #include "support/ProgramFolder.h"
+#include "support/QStringPrinter.h"
 
 #include <QAction>
 #include <QLabel>
@@ -32,11 +34,12 @@ class MainWindowTest : public ::testing::Test
 protected:
     TForm1 &createForm()
     {
-        form = std::make_unique<TForm1>(folder.path(), nullptr);
+        form = std::make_unique<TForm1>(folder.path(), &hid);
         return *form;
     }
 
     ProgramFolder folder;
+    FakeHidController hid;
     std::unique_ptr<TForm1> form;
 };
 
@@ -62,7 +65,7 @@ TEST_F(MainWindowTest, ChoosesTheBrandingFromTheSettingsFile)
         ProgramFolder caseFolder;
         if (c.settings)
             caseFolder.write(QStringLiteral("Tester.ini"), c.settings);
-        const TForm1 window(caseFolder.path(), nullptr);
+        const TForm1 window(caseFolder.path(), &hid);
         EXPECT_EQ(window.OemBrand.toStdString(), c.brand) << (c.settings ? c.settings : "no file");
         EXPECT_EQ(shown(window.imgTester), picture(c.picture)) << c.picture;
     }

@@ -1,6 +1,7 @@
 #include "link/MessageText.h"
 
 #include "app/NumberFormat.h"
+#include "support/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 #include <optional>

@@ -1,5 +1,7 @@
 #include "app/NumberFormat.h"
 
+#include "support/QStringPrinter.h"
+
 #include <QLocale>
 
 #include <gtest/gtest.h>

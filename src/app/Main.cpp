@@ -7,7 +7,10 @@
 #include "ScreenGroupBox.h"
 #include "Setup_KLT37V1.h"
 #include "Setup_Workshop_KLT37V1.h"
+#include "link/HidController.h"
+#include "link/Timer.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
@@ -103,10 +106,18 @@ TForm1::TForm1(const QString &programFolder, HidController *hidController, QWidg
       ExePath(programFolder), HidCont(hidController)
 {
     installProgramFonts();
+    if (const QString mirror = qEnvironmentVariable("ORVALUX_LOG"); !mirror.isEmpty()) {
+        logMirror_ = std::make_unique<QFile>(mirror);
+        if (!logMirror_->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+            logMirror_.reset();
+    }
     createComponents();
     FormCreate();
     Form3 = new TForm3(ExePath + QStringLiteral("Tester.ini"), this);
     Form2 = new TForm2(ExePath + QStringLiteral("Tester.ini"), this);
+
+    connect(HidCont, &HidController::deviceChange, this, [this] { DetectarUsb(HidCont); });
+    connect(HidCont, &HidController::deviceData, this, &TForm1::HidContDeviceData);
 }
 
 TForm1::~TForm1() = default;
@@ -183,6 +194,15 @@ void TForm1::createComponents()
         button->hide();
         this->*entry.member = button;
     }
+
+    Timer1 = new Timer(1000, false, this);
+    Timer2 = new Timer(200, true, this);
+    Timer3 = new Timer(3000, false, this);
+    Timer4 = new Timer(1000, false, this);
+    connect(Timer1, &Timer::timeout, this, &TForm1::Timer1Timer);
+    connect(Timer2, &Timer::timeout, this, &TForm1::Timer2Timer);
+    connect(Timer3, &Timer::timeout, this, &TForm1::Timer3Timer);
+    connect(Timer4, &Timer::timeout, this, &TForm1::Timer4Timer);
 
     StatusBar = statusBar();
     StatusBar->setObjectName(QStringLiteral("StatusBar"));
@@ -266,12 +286,23 @@ void TForm1::appendToMemo1(const QString &line)
 {
     // The pane shows a line up to its first NUL, as the tester's zero-filled answers end in NULs.
     const qsizetype nul = line.indexOf(QChar(0));
-    Memo1->appendPlainText(nul < 0 ? line : line.left(nul));
+    const QString shown = nul < 0 ? line : line.left(nul);
+    Memo1->appendPlainText(shown);
+    if (logMirror_) {
+        logMirror_->write(shown.toUtf8() + '\n');
+        logMirror_->flush();
+    }
 }
 
 void TForm1::clearMemo1()
 {
     Memo1->clear();
+}
+
+void TForm1::setStoredTestMenuVisible(bool visible)
+{
+    for (const MenuButtonEntry &entry : kStoredTestButtons)
+        (this->*entry.member)->setVisible(visible);
 }
 
 void TForm1::MenuCustomerOnClick()

@@ -4,10 +4,12 @@
 #include <QPixmap>
 
 #include <array>
+#include <memory>
 
 class HidController;
 class HidDevice;
 class QAction;
+class QFile;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -15,6 +17,7 @@ class QStatusBar;
 class ScreenGroupBox;
 class TForm2;
 class TForm3;
+class Timer;
 
 // The main window. It owns every component and all state of the program for the whole run;
 // its member functions are defined in the folder of the subsystem they belong to.
@@ -39,6 +42,8 @@ public:
 
     void MenuCustomerOnClick();
     void MenuWorkshopOnClick();
+    // Shows or hides the seven stored-test buttons.
+    void setStoredTestMenuVisible(bool visible);
 
     QString ExePath;
     QString OemBrand;
@@ -97,8 +102,19 @@ public:
     void writeOutReport();
     // Handles one input report of the held tester.
     void HidContDeviceData(HidDevice *HidDev, quint8 ReportID, const QByteArray &Data);
+    // Finds, identifies and releases the tester when the set of HID devices changes.
+    void DetectarUsb(QObject *Sender);
+
+    void Timer1Timer();
+    void Timer2Timer();
+    void Timer3Timer();
+    void Timer4Timer();
 
     HidController *HidCont;
+    Timer *Timer1; // function poll
+    Timer *Timer2; // live-data request
+    Timer *Timer3; // version answer time-out
+    Timer *Timer4; // logo answer time-out
     HidDevice *TesterDevice = nullptr;
     bool TesterConnected = false;
     // Report ID byte and 64 data bytes; never cleared between commands.
@@ -107,8 +123,38 @@ public:
 
     // --- Live measurements (measure/) -----------------------------------------------------
 
+    // Routes one message text to the branch of its code.
+    void dispatchMessage(const QString &text);
+    void versionAnswer(const QString &text);
+    void logoAnswer(const QString &text);
+    void functionAnswer(const QString &text);
+    void liveReading(const QString &text);
+    void compressionAnswer(const QString &text);
+    // Records the function the tester reported and follows it with the screen.
+    void followReportedFunction(const QString &code);
+    // Ends the program when the Zorvane program meets another tester model.
+    void applyCompatibilityRule();
+
+    // Switches the measurement area to the screen of a function code.
+    void ActivarPantalla(const QString &Funcion);
+    // Hides every screen.
+    void HideGroups();
+    // Restarts the running maximum (and minimum) of a live function.
+    void resetRunningValues(int liveFunction);
+
     QString CurrentFunction;
     QString ActiveScreen;
+    bool DataReceived = false;
+    qint32 TesterVersion = 9999;
+    long double LogoVersion = 0;
+    qint32 ServerFirmwareVersion = 0;
+    // Indexed like the live functions; M003 also keeps its running minimum.
+    std::array<long double, 12> RunningMaximum{};
+    long double RunningMinimum = 0;
+
+    // --- Stored tests and reports (reports/) ----------------------------------------------
+
+    void storedTestAnswer(const QString &text);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -119,5 +165,6 @@ private:
     void setOuterSize(int width, int height);
 
     QSize outerSize_;
+    std::unique_ptr<QFile> logMirror_;
     bool placed_ = false;
 };

@@ -33,4 +33,5 @@ void TForm1::HidContDeviceData(HidDevice *, quint8, const QByteArray &Data)
 {
     const QString text = MessageText::fromReport(Data);
     WriteMemo1(text);
+    dispatchMessage(text);
 }

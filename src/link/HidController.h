@@ -1,9 +1,9 @@
 #pragma once
 
+#include "HidDevice.h"
+
 #include <QByteArray>
 #include <QObject>
-
-class HidDevice;
 
 // The HID devices of the system, and the one the program holds.
 //

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/HidDevice.h"
+#include "link/TesterIdentity.h"
 
 #include <QList>
 
@@ -18,9 +19,21 @@ public:
         return true;
     }
 
+    // The commands written so far: data bytes 1 to 11 of each report.
+    QStringList commands() const
+    {
+        QStringList texts;
+        for (const QByteArray &report : written)
+            texts << QString::fromLatin1(report.mid(1, 11));
+        return texts;
+    }
+
+    quint16 vendorId = kTesterVendorId;
+    quint16 productId = kTesterProductId;
     bool pluggedIn = true;
-    QString product = QStringLiteral("Multifunction tester");
-    QString vendor = QStringLiteral("Kelvaro");
+    bool checkedOut = false;
+    QString product = QString::fromLatin1(kTesterProduct);
+    QString vendor = QString::fromLatin1(kTesterVendor);
     int reportLength = 65;
     QList<QByteArray> written;
 };
