@@ -2,6 +2,8 @@
 
 #include "app/Main.h"
 
+#include <cstring>
+
 const FunctionCode kFunctionCodes[21] = {
     {"SADB", &TForm1::GroupAdBlueSaved, "Activando pantalla AdBlue...", false},
     {"SFUE", &TForm1::GroupFuelSaved, "Activando pantalla Fuel...!", false},
@@ -25,3 +27,12 @@ const FunctionCode kFunctionCodes[21] = {
     {"MENU", nullptr, "Activando pantalla menú...", true},
     {"SELS", nullptr, "Activando pantalla selección sensor...", false},
 };
+
+ScreenGroupBox *TForm1::*screenOfCode(const char *code)
+{
+    for (const FunctionCode &row : kFunctionCodes) {
+        if (std::strcmp(row.code, code) == 0)
+            return row.screen;
+    }
+    return nullptr;
+}

@@ -14,3 +14,6 @@ struct FunctionCode {
 };
 
 extern const FunctionCode kFunctionCodes[21];
+
+// The screen the code selects; nullptr for MENU, SELS and unknown codes.
+ScreenGroupBox *TForm1::*screenOfCode(const char *code);

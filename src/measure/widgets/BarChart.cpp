@@ -1,0 +1,152 @@
+#include "BarChart.h"
+
+#include "app/NumberFormat.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QGraphicsRectItem>
+#include <QGraphicsSimpleTextItem>
+#include <QHorizontalBarSeries>
+#include <QLegend>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+
+// The value axis shows at most this many steps, each at least 1.
+constexpr int kMaximumSteps = 8;
+// Room right of the longest bar for its mark, as a share of its value.
+constexpr double kMarkRoom = 1.2;
+
+QFont boldFont(int pixelSize)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixelSize);
+    font.setBold(true);
+    return font;
+}
+
+double stepFor(double top)
+{
+    for (double magnitude = 1;; magnitude *= 10) {
+        for (const double factor : {1.0, 2.0, 5.0}) {
+            if (std::ceil(top / (factor * magnitude)) <= kMaximumSteps)
+                return factor * magnitude;
+        }
+    }
+}
+
+} // namespace
+
+BarChart::BarChart(const QString &title, const QString &markFormat, QWidget *parent)
+    : QChartView(parent), markFormat_(markFormat), series_(new QHorizontalBarSeries),
+      bars_(new QBarSet(QString())), labelAxis_(new QBarCategoryAxis), valueAxis_(new QValueAxis)
+{
+    setRenderHint(QPainter::Antialiasing);
+    setRubberBand(QChartView::NoRubberBand);
+    setFrameShape(QFrame::NoFrame);
+
+    QChart *chart = this->chart();
+    chart->setTitle(title);
+    chart->setTitleFont(boldFont(15));
+    chart->legend()->hide();
+    chart->setBackgroundRoundness(0);
+    chart->setMargins(QMargins(4, 2, 10, 2));
+
+    series_->setBarWidth(0.6);
+    series_->append(bars_);
+    chart->addSeries(series_);
+
+    labelAxis_->setLabelsFont(boldFont(13));
+    chart->addAxis(labelAxis_, Qt::AlignLeft);
+    series_->attachAxis(labelAxis_);
+
+    // Whole steps from 0, so the axis labels are whole numbers without a decimal separator.
+    valueAxis_->setLabelsFont(boldFont(12));
+    valueAxis_->setTickType(QValueAxis::TicksDynamic);
+    valueAxis_->setTickAnchor(0);
+    valueAxis_->setLabelFormat(QStringLiteral("%.0f"));
+    chart->addAxis(valueAxis_, Qt::AlignBottom);
+    series_->attachAxis(valueAxis_);
+    scaleValueAxis();
+
+    connect(chart, &QChart::plotAreaChanged, this, &BarChart::placeMarks);
+}
+
+void BarChart::clear()
+{
+    bars_->remove(0, bars_->count());
+    labelAxis_->clear();
+    qDeleteAll(marks_);
+    marks_.clear();
+    scaleValueAxis();
+}
+
+void BarChart::addBar(const QString &label, double value)
+{
+    labelAxis_->append(label);
+    bars_->append(value);
+
+    auto *mark = new QGraphicsRectItem(chart());
+    mark->setPen(QPen(QColor(0x80, 0x80, 0x80)));
+    mark->setBrush(QColor(0xFF, 0xFF, 0xE1));
+    auto *text = new QGraphicsSimpleTextItem(NumberFormat::format(markFormat_, {value}), mark);
+    text->setFont(boldFont(11));
+    const QRectF textBox = text->boundingRect();
+    mark->setRect(0, 0, textBox.width() + 6, textBox.height() + 2);
+    text->setPos(3, 1);
+    mark->setZValue(10);
+    marks_ << mark;
+
+    scaleValueAxis();
+    placeMarks();
+}
+
+int BarChart::barCount() const
+{
+    return bars_->count();
+}
+
+QString BarChart::barLabel(int bar) const
+{
+    return labelAxis_->at(bar);
+}
+
+double BarChart::barValue(int bar) const
+{
+    return bars_->at(bar);
+}
+
+QString BarChart::markText(int bar) const
+{
+    const auto *text = static_cast<QGraphicsSimpleTextItem *>(marks_[bar]->childItems().first());
+    return text->text();
+}
+
+void BarChart::scaleValueAxis()
+{
+    double highest = 0;
+    for (int i = 0; i < bars_->count(); ++i)
+        highest = std::max(highest, bars_->at(i));
+    const double top = std::max(highest * kMarkRoom, 1.0);
+    const double step = stepFor(top);
+    const int steps = int(std::ceil(top / step));
+
+    valueAxis_->setTickInterval(step);
+    valueAxis_->setRange(0, steps * step);
+}
+
+void BarChart::placeMarks()
+{
+    const QRectF plot = chart()->plotArea();
+    for (int i = 0; i < marks_.size(); ++i) {
+        const QPointF end = chart()->mapToPosition(QPointF(bars_->at(i), i), series_);
+        QGraphicsRectItem *mark = marks_[i];
+        const QRectF box = mark->rect();
+        const double left = std::min(end.x() + 4, plot.right() - box.width());
+        mark->setPos(left, end.y() - box.height() / 2);
+    }
+}
