@@ -1,0 +1,6 @@
+#include "FakeFtpClient.h"
+
+void FakeFtpClient::report(StatusCode code, const QString &text)
+{
+    emit ftpStatus(code, text);
+}
