@@ -6,6 +6,7 @@
 // just before it starts the process).
 
 #include "app/Main.h"
+#include "app/Program.h"
 
 #include <QApplication>
 #include <QDir>
@@ -71,16 +72,19 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Orvalux"));
     const bool bare = argc > 1 && QByteArray(argv[1]) == "bare";
 
-    std::unique_ptr<QMainWindow> window;
+    std::unique_ptr<QMainWindow> bareWindow;
+    std::unique_ptr<Program> program;
+    QMainWindow *window = nullptr;
     if (bare) {
-        window = std::make_unique<QMainWindow>();
-        window->setCentralWidget(new QLabel(QStringLiteral("Multifunction tester")));
-        window->statusBar()->showMessage(QStringLiteral("Version 1.05"));
-        window->setFixedSize(900, 600);
+        bareWindow = std::make_unique<QMainWindow>();
+        bareWindow->setCentralWidget(new QLabel(QStringLiteral("Multifunction tester")));
+        bareWindow->statusBar()->showMessage(QStringLiteral("Version 1.05"));
+        bareWindow->setFixedSize(900, 600);
+        window = bareWindow.get();
     } else {
-        window = std::make_unique<TForm1>(
-            QDir(QCoreApplication::applicationDirPath()).absolutePath() + QLatin1Char('/'),
-            nullptr);
+        program = std::make_unique<Program>(
+            QDir(QCoreApplication::applicationDirPath()).absolutePath() + QLatin1Char('/'));
+        window = &program->window();
     }
     FirstPaint probe;
     window->installEventFilter(&probe);

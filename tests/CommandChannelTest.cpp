@@ -1,4 +1,5 @@
 #include "app/Main.h"
+#include "support/FakeFtpClient.h"
 #include "support/FakeHidController.h"
 #include "support/ProgramFolder.h"
 #include "support/QStringPrinter.h"
@@ -15,7 +16,8 @@ class CommandChannelTest : public ::testing::Test
 protected:
     ProgramFolder folder;
     FakeHidController hid;
-    TForm1 form{folder.path(), &hid};
+    FakeFtpClient ftp;
+    TForm1 form{folder.path(), &hid, &ftp};
     FakeHidDevice tester;
 };
 

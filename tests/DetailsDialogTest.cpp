@@ -2,6 +2,7 @@
 #include "app/Main.h"
 #include "app/Setup_KLT37V1.h"
 #include "app/Setup_Workshop_KLT37V1.h"
+#include "support/FakeFtpClient.h"
 #include "support/FakeHidController.h"
 #include "support/ModalAnswerer.h"
 #include "support/ProgramFolder.h"
@@ -47,7 +48,8 @@ TEST(DetailsDialogTest, LaysOutBothDialogs)
 {
     ProgramFolder folder;
     FakeHidController hid;
-    TForm1 form(folder.path(), &hid);
+    FakeFtpClient ftp;
+    TForm1 form(folder.path(), &hid, &ftp);
     const FieldCase customer[] = {
         {"editVIN", {8, 8, 401, 21}, "Insert VIN number..."},
         {"editBrand", {8, 35, 401, 21}, "Insert vehicle brand..."},
@@ -100,7 +102,8 @@ TEST(DetailsDialogTest, FillsTheFieldsFromTheFileOnce)
                  "[Customer_Details]\nVIN=WVW123\nSurname=Lopez\n"
                  "[Workshop_Details]\nWorkshop_Email=info@garage.example\n");
     FakeHidController hid;
-    TForm1 form(folder.path(), &hid);
+    FakeFtpClient ftp;
+    TForm1 form(folder.path(), &hid, &ftp);
     EXPECT_EQ(edit(form.Form2, "editVIN")->text(), QStringLiteral("WVW123"));
     EXPECT_EQ(edit(form.Form2, "editSurname")->text(), QStringLiteral("Lopez"));
     EXPECT_EQ(edit(form.Form2, "editBrand")->text(), QString());
@@ -111,7 +114,7 @@ TEST(DetailsDialogTest, FillsTheFieldsFromTheFileOnce)
     whileOpen(form.MenuPrincipal, form.Form2, [&] {
         opened = true;
         EXPECT_EQ(edit(form.Form2, "editVIN")->text(), QStringLiteral("WVW123"));
-        EXPECT_EQ(QApplication::focusWidget(), form.Form2->btnSetupCancel);
+        EXPECT_EQ(form.Form2->focusWidget(), form.Form2->btnSetupCancel);
     });
     EXPECT_TRUE(opened);
 }
@@ -122,7 +125,8 @@ TEST(DetailsDialogTest, SaveWritesTheSixKeysInOrderAndKeepsTheOtherSection)
     folder.write(QStringLiteral("Tester.ini"),
                  "[OEM]\nOEM=Zorvane\n[Workshop_Details]\nWorkshop_Name=Garage\n");
     FakeHidController hid;
-    TForm1 form(folder.path(), &hid);
+    FakeFtpClient ftp;
+    TForm1 form(folder.path(), &hid, &ftp);
     whileOpen(form.MenuPrincipal, form.Form2, [&] {
         edit(form.Form2, "editVIN")->setText(QStringLiteral("WVW123"));
         edit(form.Form2, "editModel")->setText(QStringLiteral("Insert vehicle model..."));
@@ -152,7 +156,8 @@ TEST(DetailsDialogTest, CancelWritesNothingAndKeepsTheTypedText)
     ProgramFolder folder;
     folder.write(QStringLiteral("Tester.ini"), "[Customer_Details]\nVIN=OLD\n");
     FakeHidController hid;
-    TForm1 form(folder.path(), &hid);
+    FakeFtpClient ftp;
+    TForm1 form(folder.path(), &hid, &ftp);
     whileOpen(form.MenuPrincipal, form.Form2, [&] {
         edit(form.Form2, "editVIN")->setText(QStringLiteral("TYPED"));
         form.Form2->btnSetupCancel->click();
@@ -172,7 +177,8 @@ TEST(DetailsDialogTest, AFailedWriteShowsTheErrorAndKeepsTheDialogOpen)
 {
     const ReadOnlyFolder folder;
     FakeHidController hid;
-    TForm1 form(folder.path(), &hid);
+    FakeFtpClient ftp;
+    TForm1 form(folder.path(), &hid, &ftp);
     QStringList errors;
     bool stayedOpen = false;
     whileOpen(form.Workshopdetails2, form.Form3, [&] {

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 
 #include <csignal>
@@ -54,6 +55,32 @@ TEST_F(DiagnosticsTest, ATerminationSignalClosesTheWindowAsTheUserWould)
     form.MenuPrincipal->trigger();
     EXPECT_TRUE(dialogClosed);
     EXPECT_TRUE(waitUntil([&] { return !form.isVisible(); }));
+}
+
+// A window whose close asks something, as the close of an installed update does.
+class AskingWindow : public QWidget
+{
+protected:
+    void closeEvent(QCloseEvent *event) override
+    {
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Software updated"),
+                        QStringLiteral("Installed"), QMessageBox::Ok, this);
+        box.exec();
+        closed = true;
+        QWidget::closeEvent(event);
+    }
+
+public:
+    bool closed = false;
+};
+
+TEST(TerminationSignalsTest, AnswersTheMessageBoxesTheCloseOpens)
+{
+    AskingWindow window;
+    closeOnTerminationSignals(&window);
+    window.show();
+    std::raise(SIGTERM);
+    EXPECT_TRUE(waitUntil([&] { return window.closed && !window.isVisible(); }));
 }
 
 } // namespace

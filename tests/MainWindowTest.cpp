@@ -1,6 +1,7 @@
 #include "app/Main.h"
 #include "app/NumberFormat.h"
 #include "app/ScreenGroupBox.h"
+#include "support/FakeFtpClient.h"
 #include "support/FakeHidController.h"
 #include "support/ProgramFolder.h"
 #include "support/QStringPrinter.h"
@@ -34,12 +35,13 @@ class MainWindowTest : public ::testing::Test
 protected:
     TForm1 &createForm()
     {
-        form = std::make_unique<TForm1>(folder.path(), &hid);
+        form = std::make_unique<TForm1>(folder.path(), &hid, &ftp);
         return *form;
     }
 
     ProgramFolder folder;
     FakeHidController hid;
+    FakeFtpClient ftp;
     std::unique_ptr<TForm1> form;
 };
 
@@ -65,7 +67,7 @@ TEST_F(MainWindowTest, ChoosesTheBrandingFromTheSettingsFile)
         ProgramFolder caseFolder;
         if (c.settings)
             caseFolder.write(QStringLiteral("Tester.ini"), c.settings);
-        const TForm1 window(caseFolder.path(), &hid);
+        const TForm1 window(caseFolder.path(), &hid, &ftp);
         EXPECT_EQ(window.OemBrand.toStdString(), c.brand) << (c.settings ? c.settings : "no file");
         EXPECT_EQ(shown(window.imgTester), picture(c.picture)) << c.picture;
     }

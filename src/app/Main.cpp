@@ -9,6 +9,7 @@
 #include "Setup_Workshop_KLT37V1.h"
 #include "link/HidController.h"
 #include "link/Timer.h"
+#include "reports/ReportProject.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -76,6 +77,18 @@ constexpr MenuButtonEntry kStoredTestButtons[] = {
     {"btnSavedCompression", "Compression", 464, 196, &TForm1::btnSavedCompression},
 };
 
+struct ReportProjectEntry {
+    const char *name;
+    ReportProject *TForm1::*member;
+};
+
+constexpr ReportProjectEntry kReportProjects[] = {
+    {"RvProject1", &TForm1::RvProject1}, {"RvProject2", &TForm1::RvProject2},
+    {"RvProject3", &TForm1::RvProject3}, {"RvProject4", &TForm1::RvProject4},
+    {"RvProject5", &TForm1::RvProject5}, {"RvProject7", &TForm1::RvProject7},
+    {"RvProject8", &TForm1::RvProject8},
+};
+
 QFont tahoma(int pixelSize, bool bold = false)
 {
     QFont font(QStringLiteral("Tahoma"));
@@ -99,11 +112,12 @@ QPixmap resourcePicture(const QString &name)
 
 } // namespace
 
-TForm1::TForm1(const QString &programFolder, HidController *hidController, QWidget *parent)
+TForm1::TForm1(const QString &programFolder, HidController *hidController, FtpClient *ftpClient,
+               QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
-      ExePath(programFolder), HidCont(hidController)
+      ExePath(programFolder), HidCont(hidController), FtpClient1(ftpClient)
 {
     installProgramFonts();
     if (const QString mirror = qEnvironmentVariable("ORVALUX_LOG"); !mirror.isEmpty()) {
@@ -118,6 +132,11 @@ TForm1::TForm1(const QString &programFolder, HidController *hidController, QWidg
 
     connect(HidCont, &HidController::deviceChange, this, [this] { DetectarUsb(HidCont); });
     connect(HidCont, &HidController::deviceData, this, &TForm1::HidContDeviceData);
+    connect(FtpClient1, &FtpClient::ftpStatus, this, &TForm1::FtpClient1FtpStatus);
+    connect(FtpClient1, &FtpClient::ftpError, this, &TForm1::FtpClient1FtpError);
+    connect(pnlUpdate, &UpdatePanel::clicked, this, &TForm1::pnlUpdateClick);
+    connect(pnlUpdate, &UpdatePanel::mouseDown, this, &TForm1::pnlUpdateMouseDown);
+    connect(pnlUpdate, &UpdatePanel::mouseUp, this, &TForm1::pnlUpdateMouseUp);
 }
 
 TForm1::~TForm1() = default;
@@ -170,8 +189,8 @@ void TForm1::createComponents()
     Memo1->setPlainText(QStringLiteral("Memo1"));
     Memo1->setVisible(kLogPaneVisible);
 
-    pnlUpdate =
-        place(new QLabel(QStringLiteral("UPDATE TESTER SOFTWARE"), client), "pnlUpdate", 344, 8);
+    pnlUpdate = place(new UpdatePanel(QStringLiteral("UPDATE TESTER SOFTWARE"), client),
+                      "pnlUpdate", 344, 8);
     pnlUpdate->resize(185, 32);
     pnlUpdate->setAlignment(Qt::AlignCenter);
     pnlUpdate->setFont(tahoma(11, true));
@@ -203,6 +222,15 @@ void TForm1::createComponents()
     connect(Timer2, &Timer::timeout, this, &TForm1::Timer2Timer);
     connect(Timer3, &Timer::timeout, this, &TForm1::Timer3Timer);
     connect(Timer4, &Timer::timeout, this, &TForm1::Timer4Timer);
+
+    for (const ReportProjectEntry &project : kReportProjects) {
+        this->*project.member = new ReportProject(this);
+        (this->*project.member)->setObjectName(QLatin1String(project.name));
+    }
+    createLiveScreens();
+    createCompressionScreen();
+    createStoredTestScreens();
+    createReportEngine();
 
     StatusBar = statusBar();
     StatusBar->setObjectName(QStringLiteral("StatusBar"));

@@ -1,19 +1,30 @@
 #pragma once
 
+#include "update/FtpClient.h"
+#include "update/UpdatePanel.h"
+
 #include <QMainWindow>
 #include <QPixmap>
 
 #include <array>
 #include <memory>
 
+class BarChart;
+class BlockBar;
+class ChartConnection;
+class Dial;
+class DialHand;
 class HidController;
 class HidDevice;
+class PdfRenderer;
 class QAction;
 class QFile;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QStatusBar;
+class ReportProject;
+class ReportSystem;
 class ScreenGroupBox;
 class TForm2;
 class TForm3;
@@ -27,7 +38,8 @@ class TForm1 : public QMainWindow
 
 public:
     // programFolder is the folder of the running executable, with a trailing separator.
-    TForm1(const QString &programFolder, HidController *hidController, QWidget *parent = nullptr);
+    TForm1(const QString &programFolder, HidController *hidController, FtpClient *ftpClient,
+           QWidget *parent = nullptr);
     ~TForm1() override;
 
     // --- Application shell (app/) ---------------------------------------------------------
@@ -60,7 +72,7 @@ public:
     QPlainTextEdit *Memo1;
     QStatusBar *StatusBar;
     std::array<QLabel *, 2> StatusPanels;
-    QLabel *pnlUpdate;
+    UpdatePanel *pnlUpdate;
     QPushButton *btn6;
 
     // The stored-test menu.
@@ -142,6 +154,12 @@ public:
     // Restarts the running maximum (and minimum) of a live function.
     void resetRunningValues(int liveFunction);
 
+    // Builds the twelve live screens from the table of live functions.
+    void createLiveScreens();
+    void createCompressionScreen();
+    void btnSavedCompressionClick();
+    void btnExitCompressionClick();
+
     QString CurrentFunction;
     QString ActiveScreen;
     bool DataReceived = false;
@@ -152,12 +170,120 @@ public:
     std::array<long double, 12> RunningMaximum{};
     long double RunningMinimum = 0;
 
+    // The instruments, labels and Reset button of each live screen, indexed like the live
+    // functions: a dial or a block bar, and a minimum label on M003 only.
+    struct LiveScreen {
+        Dial *gauge = nullptr;
+        BlockBar *bar = nullptr;
+        QLabel *value = nullptr;
+        QLabel *maximum = nullptr;
+        QLabel *minimum = nullptr;
+        QPushButton *reset = nullptr;
+    };
+    std::array<LiveScreen, 12> LiveScreens{};
+
+    // The compression screen and the last compression result, cylinders 1 to 6.
+    BarChart *chart1;
+    QPushButton *btnExitCompression;
+    QPushButton *btnPrintCompression;
+    std::array<double, 6> CylinderPressure{};
+
     // --- Stored tests and reports (reports/) ----------------------------------------------
 
     void storedTestAnswer(const QString &text);
+    // Builds the six stored-test screens from the table of stored tests.
+    void createStoredTestScreens();
+    // The stored-test menu button and the "X" button of a stored test, indexed like the table.
+    void requestStoredTest(int storedTest);
+    void exitStoredTest(int storedTest);
+
+    // The dial with its maximum hand, the labels, the hidden chart and the buttons of each
+    // stored-test screen, indexed like the table of stored tests.
+    struct StoredTestScreen {
+        Dial *gauge = nullptr;
+        DialHand *maximumHand = nullptr;
+        QLabel *pressure = nullptr;
+        QLabel *maximum = nullptr;
+        BarChart *chart = nullptr;
+        QPushButton *print = nullptr;
+        QPushButton *exit = nullptr;
+    };
+    std::array<StoredTestScreen, 6> StoredTestScreens{};
+
+    // The report projects and the named parameters they hold.
+    ReportProject *RvProject1; // compression
+    ReportProject *RvProject2; // common rail
+    ReportProject *RvProject3; // AdBlue
+    ReportProject *RvProject4; // fuel
+    ReportProject *RvProject5; // cooling
+    ReportProject *RvProject7; // oil
+    ReportProject *RvProject8; // petrol high pressure
+
+    // The report engine: the PDF format, the system that runs every report, and the chart
+    // connections; then the Print buttons are connected to their handlers.
+    void createReportEngine();
+    void createChartConnections();
+
+    // The seven "Print" buttons; each prints its report with the details of the settings file.
+    void btnPrintCompressionClick();
+    void btnPrintAdblueClick();
+    void btnPrintFuelClick();
+    void btnPrintSavedCoolingClick();
+    void btnPrintSavedOilClick();
+    void btnPrintHPClick();
+    void btnPrintSavedFsiClick();
+    void printReport(ReportProject *project);
+
+    // The chart connections' events: their one column, and the picture of their chart.
+    void RvCustomConnection1GetCols(ChartConnection *Connection);
+    void RvCustomConnection1GetRow(ChartConnection *Connection);
+    void RvCustomConnection2GetCols(ChartConnection *Connection);
+    void RvCustomConnection2GetRow(ChartConnection *Connection);
+    void RvCustomConnection3GetCols(ChartConnection *Connection);
+    void RvCustomConnection3GetRow(ChartConnection *Connection);
+    void RvCustomConnection4GetCols(ChartConnection *Connection);
+    void RvCustomConnection4GetRow(ChartConnection *Connection);
+    void RvCustomConnection5GetCols(ChartConnection *Connection);
+    void RvCustomConnection5GetRow(ChartConnection *Connection);
+    void RvCustomConnection6GetCols(ChartConnection *Connection);
+    void RvCustomConnection6GetRow(ChartConnection *Connection);
+    void RvCustomConnection7GetCols(ChartConnection *Connection);
+    void RvCustomConnection7GetRow(ChartConnection *Connection);
+
+    PdfRenderer *RvRenderPDF1;
+    ReportSystem *RvSystem1;
+    ChartConnection *RvCustomConnection1; // compression chart
+    ChartConnection *RvCustomConnection2; // AdBlue
+    ChartConnection *RvCustomConnection3; // fuel
+    ChartConnection *RvCustomConnection4; // cooling
+    ChartConnection *RvCustomConnection5; // oil
+    ChartConnection *RvCustomConnection6; // common rail
+    ChartConnection *RvCustomConnection7; // petrol high pressure
+
+    // --- Software and firmware update (update/) -------------------------------------------
+
+    // Starts an update check; runs at every activation of the window.
+    void FormActivate();
+    void FtpClient1FtpStatus(FtpClient::StatusCode StatusCode, const QString &InfoText);
+    void FtpClient1FtpError(int ErrorCode, const QString &ErrorText);
+    void pnlUpdateClick();
+    void pnlUpdateMouseDown();
+    void pnlUpdateMouseUp();
+    // Called when the server has a newer firmware than the tester's; does nothing.
+    void LaunchBetaFlash();
+    // The close sequence: releases the tester and the update connection, installs a downloaded
+    // program and removes the temporary files.
+    void FormClose();
+
+    FtpClient *FtpClient1;
+    // What the current update connection is for: "version", "firmware" or "exe".
+    QString UpdateState;
+    qint32 ServerPcVersion = 0;
 
 protected:
     void showEvent(QShowEvent *event) override;
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createComponents();
@@ -167,4 +293,21 @@ private:
     QSize outerSize_;
     std::unique_ptr<QFile> logMirror_;
     bool placed_ = false;
+
+    // update/
+    // Starts downloading remotePath into localName in the program folder, for purpose.
+    bool startDownload(const QString &purpose, const QString &remotePath, const QString &localName);
+    void requestFirmware();
+    void endFirmwareDownload();
+    void requestProgram();
+    void endProgramDownload();
+    void evaluateVersionFile();
+    void waitUntilIdle();
+    void launchFlashingUtility();
+    void installNewProgram();
+
+    // What the download under way is for; it ends as that, whatever UpdateState says by then.
+    QString downloadFor_;
+    // The size "Orvalux_Nuevo.exe" had when its download ended complete; -1 while none did.
+    qint64 completedProgramSize_ = -1;
 };

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <QWidget>
 
 #include <csignal>
@@ -30,10 +31,17 @@ void closeOnTerminationSignals(QWidget *window)
     QObject::connect(notifier, &QSocketNotifier::activated, window, [window] {
         char byte = 0;
         [[maybe_unused]] const ssize_t read = ::read(signalPipe[0], &byte, 1);
-        while (QWidget *modal = QApplication::activeModalWidget()) {
-            if (modal == window || !modal->close())
-                break;
-        }
+        // Nobody may be there to answer: message boxes the close itself opens are closed too.
+        const auto closeModals = [window] {
+            while (QWidget *modal = QApplication::activeModalWidget()) {
+                if (modal == window || !modal->close())
+                    break;
+            }
+        };
+        auto *answerer = new QTimer(window);
+        QObject::connect(answerer, &QTimer::timeout, window, closeModals);
+        answerer->start(50);
+        closeModals();
         window->close();
     });
     struct sigaction action = {};

@@ -1,5 +1,8 @@
 #include "Main.h"
 
+#include "Program.h"
+#include "TerminationSignals.h"
+
 #include <QApplication>
 #include <QDir>
 
@@ -8,8 +11,8 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvalux"));
 
-    TForm1 Form1(QDir(QCoreApplication::applicationDirPath()).absolutePath() + QLatin1Char('/'),
-                 nullptr);
-    Form1.show();
+    Program program(QDir(QCoreApplication::applicationDirPath()).absolutePath() + QLatin1Char('/'));
+    closeOnTerminationSignals(&program.window());
+    program.window().show();
     return application.exec();
 }

@@ -4,7 +4,7 @@
 
 TForm1 &FormTest::createForm()
 {
-    form = std::make_unique<TForm1>(folder.path(), &hid);
+    form = std::make_unique<TForm1>(folder.path(), &hid, ftpClient);
     form->Memo1->show();
     return *form;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FakeFtpClient.h"
 #include "FakeHidController.h"
 #include "ProgramFolder.h"
 #include "app/Main.h"
@@ -9,8 +10,9 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// A main window on a fake HID controller, with its log pane shown so that every log line can
-// be read. Tests that need a settings file write it before calling createForm().
+// A main window on a fake HID controller and an FTP client that reaches no server, with its log
+// pane shown so that every log line can be read. Tests that need a settings file write it, and
+// tests that need another FTP client set ftpClient, before calling createForm().
 class FormTest : public ::testing::Test
 {
 protected:
@@ -28,6 +30,8 @@ protected:
 
     ProgramFolder folder;
     FakeHidController hid;
+    FakeFtpClient ftp;
+    FtpClient *ftpClient = &ftp;
     FakeHidDevice *tester = nullptr;
     std::unique_ptr<TForm1> form;
 };
