@@ -149,6 +149,9 @@ void TForm1::createComponents()
     setWindowIcon(QIcon(QStringLiteral(":/pictures/ORVALUX_ICON.png")));
     setFont(tahoma(11));
 
+    // The two items are commands on the window's own bar, never moved to a desktop's menu bar;
+    // not looking for one also spares the start-up a round trip to the session bus.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     MenuPrincipal = menuBar()->addAction(QStringLiteral("Customer details"));
     MenuPrincipal->setObjectName(QStringLiteral("MenuPrincipal"));
     Workshopdetails2 = menuBar()->addAction(QStringLiteral("Workshop details"));

@@ -23,14 +23,21 @@ constexpr qreal kPreviewZoom = 1.0;
 
 ReportSystem::ReportSystem(const PdfRenderer &saveFormat, QWidget *window)
     : QObject(window), window_(window), saveFormat_(saveFormat),
-      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
       status_(new ReportStatusWindow(window))
 {
-    printer_->setDocName(QLatin1String(kJobTitle));
-    printer_->setPageLayout(ReportRenderer::pageLayout());
 }
 
 ReportSystem::~ReportSystem() = default;
+
+QPrinter *ReportSystem::printer()
+{
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setDocName(QLatin1String(kJobTitle));
+        printer_->setPageLayout(ReportRenderer::pageLayout());
+    }
+    return printer_.get();
+}
 
 bool ReportSystem::printerUsable()
 {
@@ -39,7 +46,7 @@ bool ReportSystem::printerUsable()
 
 void ReportSystem::execute(const ReportRenderer &report)
 {
-    OutputOptionsDialog options(printer_.get(), printerUsable(), kPreviewZoom, window_);
+    OutputOptionsDialog options(printer(), printerUsable(), kPreviewZoom, window_);
     if (options.exec() != QDialog::Accepted)
         return;
     if (options.destination() == OutputOptionsDialog::Destination::Printer)
@@ -50,7 +57,7 @@ void ReportSystem::execute(const ReportRenderer &report)
 
 void ReportSystem::preview(const ReportRenderer &report, qreal zoom)
 {
-    ReportPreviewDialog dialog(printer_.get(), printerUsable(), zoom, saveFormat_, window_);
+    ReportPreviewDialog dialog(printer(), printerUsable(), zoom, saveFormat_, window_);
     connect(&dialog, &ReportPreviewDialog::paintRequested, this, [&](QPrinter *printer) {
         status_->showStatus(ReportStatusWindow::kGenerating, kPage);
         QPainter painter(printer);
@@ -67,7 +74,7 @@ void ReportSystem::print(const ReportRenderer &report)
 {
     status_->showStatus(ReportStatusWindow::kPrinting, kPage);
     QPainter painter;
-    const bool printed = painter.begin(printer_.get());
+    const bool printed = painter.begin(printer());
     if (printed) {
         report.render(painter);
         painter.end();
@@ -75,7 +82,7 @@ void ReportSystem::print(const ReportRenderer &report)
     status_->hide();
     if (!printed)
         showApplicationError(window_,
-                             QStringLiteral("Unable to print on %1").arg(printer_->printerName()));
+                             QStringLiteral("Unable to print on %1").arg(printer()->printerName()));
 }
 
 void ReportSystem::save(const ReportRenderer &report, const QString &fileName)

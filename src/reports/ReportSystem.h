@@ -29,7 +29,9 @@ public:
     ReportSystem(const PdfRenderer &saveFormat, QWidget *window);
     ~ReportSystem() override;
 
-    QPrinter *printer() const { return printer_.get(); }
+    // The printer and its settings, kept from one report to the next. It is made when first
+    // needed, since asking the system for its printers takes a while.
+    QPrinter *printer();
     ReportStatusWindow *statusWindow() const { return status_; }
     // Whether a printer is installed; without one only the preview is offered.
     static bool printerUsable();
