@@ -11,7 +11,7 @@
 #include "app/ScreenGroupBox.h"
 #include "link/HidController.h"
 #include "link/TesterIdentity.h"
-#include "update/FtpClient.h"
+#include "support/FakeFtpClient.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -93,20 +93,6 @@ void Controller::answerLater(const QByteArray &text)
     QTimer::singleShot(0, this, [this, text] { emit deviceData(tester, 0, report(text)); });
 }
 
-// An update server that cannot be reached.
-class OfflineFtpClient : public FtpClient
-{
-public:
-    bool login() override { return false; }
-    bool retrieve(const QString &, const QString &, RetrieveMode) override { return false; }
-    void logout() override {}
-    bool inProgress() const override { return false; }
-    bool isConnected() const override { return false; }
-    void abort() override {}
-    qint64 bytesTransferred() const override { return 0; }
-    QString serverAddress() const override { return QString(); }
-};
-
 double cpuSeconds()
 {
     rusage usage{};
@@ -169,7 +155,7 @@ int main(int argc, char *argv[])
     Controller controller;
     Tester tester(controller);
     controller.tester = &tester;
-    OfflineFtpClient ftpClient;
+    FakeFtpClient ftpClient;
     TForm1 window(programFolder.path() + QLatin1Char('/'), &controller, &ftpClient);
     window.show();
     settle(300);

@@ -1,6 +1,7 @@
 #include "app/ScreenGroupBox.h"
 #include "link/Timer.h"
 #include "support/FormTest.h"
+#include "support/Pictures.h"
 #include "support/QStringPrinter.h"
 
 #include <QLabel>
@@ -8,17 +9,6 @@
 
 namespace
 {
-
-QImage picture(const char *name)
-{
-    return QImage(QStringLiteral(":/pictures/%1.png").arg(name))
-        .convertToFormat(QImage::Format_ARGB32);
-}
-
-QImage shown(const QLabel *image)
-{
-    return image->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
-}
 
 QList<QPushButton *> storedTestButtons(TForm1 &form)
 {

@@ -3,6 +3,7 @@
 #include "app/ScreenGroupBox.h"
 #include "support/FakeFtpClient.h"
 #include "support/FakeHidController.h"
+#include "support/Pictures.h"
 #include "support/ProgramFolder.h"
 #include "support/QStringPrinter.h"
 
@@ -18,17 +19,6 @@
 
 namespace
 {
-
-QImage picture(const char *name)
-{
-    return QImage(QStringLiteral(":/pictures/%1.png").arg(name))
-        .convertToFormat(QImage::Format_ARGB32);
-}
-
-QImage shown(const QLabel *image)
-{
-    return image->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
-}
 
 class MainWindowTest : public ::testing::Test
 {

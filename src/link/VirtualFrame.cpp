@@ -68,6 +68,25 @@ VirtualFrameDecoder::Result VirtualFrameDecoder::next(VirtualFrame &frame)
     return NeedMore;
 }
 
+bool VirtualFrameDecoder::feed(const QByteArray &bytes,
+                               const std::function<bool(const VirtualFrame &)> &accept)
+{
+    append(bytes);
+    VirtualFrame frame;
+    for (;;) {
+        switch (next(frame)) {
+        case NeedMore:
+            return true;
+        case GotFrame:
+            if (!accept(frame))
+                return false;
+            break;
+        case Malformed:
+            return false;
+        }
+    }
+}
+
 QByteArray VirtualIdentity::toJson() const
 {
     const QJsonObject object{

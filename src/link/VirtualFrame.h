@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 // One frame between the program and a virtual tester: the kind byte, a zero byte, the payload
@@ -41,6 +42,9 @@ public:
     void append(const QByteArray &bytes);
     // Takes the next complete frame out of the received bytes.
     Result next(VirtualFrame &frame);
+    // Appends bytes and hands every complete frame to accept, in order. Returns false when the
+    // stream is malformed or accept refused a frame: the connection has to be closed then.
+    bool feed(const QByteArray &bytes, const std::function<bool(const VirtualFrame &)> &accept);
 
 private:
     QByteArray buffer_;

@@ -74,21 +74,9 @@ void VirtualHidDevice::readFrames()
 {
     if (socket_ == nullptr || !socket_->isReadable())
         return;
-    decoder_.append(socket_->readAll());
-    VirtualFrame frame;
-    for (;;) {
-        switch (decoder_.next(frame)) {
-        case VirtualFrameDecoder::NeedMore:
-            return;
-        case VirtualFrameDecoder::GotFrame:
-            if (accept(frame))
-                break;
-            [[fallthrough]];
-        case VirtualFrameDecoder::Malformed:
-            close();
-            return;
-        }
-    }
+    if (!decoder_.feed(socket_->readAll(),
+                       [this](const VirtualFrame &frame) { return accept(frame); }))
+        close();
 }
 
 bool VirtualHidDevice::accept(const VirtualFrame &frame)

@@ -5,10 +5,8 @@
 
 #include "app/Main.h"
 
-#include "link/HidController.h"
-#include "link/TesterIdentity.h"
-#include "update/CurlFtpClient.h"
-#include "update/FtpClient.h"
+#include "support/FakeFtpClient.h"
+#include "support/FakeHidController.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,48 +18,6 @@
 namespace
 {
 
-// A tester that is always plugged in and takes every command without answering.
-class StillTester : public HidDevice
-{
-public:
-    bool isPluggedIn() const override { return true; }
-    QString productName() const override { return QString::fromLatin1(kTesterProduct); }
-    QString vendorName() const override { return QString::fromLatin1(kTesterVendor); }
-    int outputReportLength() const override { return 65; }
-    bool writeOutputReport(const QByteArray &) override { return true; }
-};
-
-class StillController : public HidController
-{
-public:
-    HidDevice *checkOutByID(quint16, quint16) override { return &tester; }
-    void checkIn(HidDevice *&device) override { device = nullptr; }
-
-    // One answer of the tester: the text followed by zero bytes up to 64 data bytes.
-    void answer(const char *text)
-    {
-        QByteArray data(text);
-        data.append(64 - data.size(), '\0');
-        emit deviceData(&tester, 0, data);
-    }
-
-    StillTester tester;
-};
-
-// An update server that cannot be reached, so that the pictures show no update offer.
-class OfflineFtpClient : public FtpClient
-{
-public:
-    bool login() override { return false; }
-    bool retrieve(const QString &, const QString &, RetrieveMode) override { return false; }
-    void logout() override {}
-    bool inProgress() const override { return false; }
-    bool isConnected() const override { return false; }
-    void abort() override {}
-    qint64 bytesTransferred() const override { return 0; }
-    QString serverAddress() const override { return QString(); }
-};
-
 struct Shot {
     const char *file;
     // Answers of the tester, in order; the first one brings the screen.
@@ -69,6 +25,7 @@ struct Shot {
 };
 
 const Shot kShots[] = {
+    {"menu.png", {"KLT37_FUNC|MENU"}},
     {"oil.png", {"KLT37_FUNC|OIL_", "KLT37_OIL_|0051", "KLT37_OIL_|0042"}},
     {"manometer-1-3.png",
      {"KLT37_FUNC|M003", "KLT37_M003|2350", "KLT37_M003|0600", "KLT37_M003|1850"}},
@@ -112,16 +69,16 @@ int main(int argc, char *argv[])
         return 1;
     }
     const QTemporaryDir programFolder;
-    StillController controller;
-    // No update server: the checks of the window find none.
-    CurlFtpClient ftpClient(FtpSettings{QStringLiteral("127.0.0.1"), 1, QString(), QString()});
+    FakeHidController controller;
+    // No update server: the checks of the window lead nowhere.
+    FakeFtpClient ftpClient;
     TForm1 window(programFolder.path() + QLatin1Char('/'), &controller, &ftpClient);
     window.show();
-    emit controller.deviceChange();
+    FakeHidDevice &tester = controller.plug();
 
     for (const Shot &shot : kShots) {
         for (const char *answer : shot.answers)
-            controller.answer(answer);
+            controller.answer(tester, QLatin1String(answer));
         QApplication::processEvents();
         const QString file = output.filePath(QLatin1String(shot.file));
         if (!window.grab().save(file)) {

@@ -92,24 +92,15 @@ void TesterServer::readFrames()
 {
     if (client_.isNull())
         return;
-    decoder_.append(client_->readAll());
-    VirtualFrame frame;
-    for (;;) {
-        switch (decoder_.next(frame)) {
-        case VirtualFrameDecoder::NeedMore:
-            return;
-        case VirtualFrameDecoder::GotFrame:
-            if (frame.kind == VirtualFrame::OutputReport) {
-                emit outputReportReceived(frame.payload);
-                answer(frame.payload);
-                break;
-            }
-            [[fallthrough]];
-        case VirtualFrameDecoder::Malformed:
-            closeConnection();
-            return;
-        }
-    }
+    const bool readable = decoder_.feed(client_->readAll(), [this](const VirtualFrame &frame) {
+        if (frame.kind != VirtualFrame::OutputReport)
+            return false;
+        emit outputReportReceived(frame.payload);
+        answer(frame.payload);
+        return true;
+    });
+    if (!readable)
+        closeConnection();
 }
 
 void TesterServer::answer(const QByteArray &report)
