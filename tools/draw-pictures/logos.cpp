@@ -156,13 +156,15 @@ QImage drawReportLogo()
     return image;
 }
 
-QImage drawProgramIcon()
+QImage drawProgramIcon(int size)
 {
-    QImage icon(64, 64, QImage::Format_ARGB32_Premultiplied);
+    QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
     icon.fill(Qt::transparent);
     QPainter p(&icon);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Drawn on a 64 x 64 grid.
+    p.scale(size / 64.0, size / 64.0);
 
     // The switched-on tester, shrunk to the icon's width.
     const QImage tester = drawTester(Brand::Vornax, true);

@@ -35,7 +35,8 @@ int main(int argc, char *argv[])
         {"USB_LOGO_BN.png", drawUsbLogo(false)},
         {"USB_LOGO.png", drawUsbLogo(true)},
         {"ZORVANE_LOGO.png", drawReportLogo()},
-        {"ORVALUX_ICON.png", drawProgramIcon()},
+        {"ORVALUX_ICON.png", drawProgramIcon(64)},
+        {"ORVALUX_ICON_256.png", drawProgramIcon(256)},
     };
     for (const auto &picture : pictures) {
         const QString path = out.filePath(QString::fromLatin1(picture.file));

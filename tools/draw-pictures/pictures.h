@@ -21,8 +21,8 @@ QImage drawUsbLogo(bool connected);
 // Zorvane logo for the top of the printed test report, 500 x 82, on white.
 QImage drawReportLogo();
 
-// The program's window icon, 64 x 64: the tester with a dial on its display.
-QImage drawProgramIcon();
+// The program's icon, size x size: the tester with a dial on its display.
+QImage drawProgramIcon(int size);
 
 // Zorvane mark and word, as large as fits into box, at its left.
 void drawZorvaneLogo(QPainter &p, const QRectF &box);
