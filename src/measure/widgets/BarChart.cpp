@@ -4,6 +4,7 @@
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
+#include <QFontMetrics>
 #include <QGraphicsRectItem>
 #include <QGraphicsSimpleTextItem>
 #include <QHorizontalBarSeries>
@@ -29,15 +30,20 @@ QFont boldFont(int pixelSize)
     return font;
 }
 
-double stepFor(double top)
+double stepFor(double top, int maximumSteps)
 {
     for (double magnitude = 1;; magnitude *= 10) {
         for (const double factor : {1.0, 2.0, 5.0}) {
-            if (std::ceil(top / (factor * magnitude)) <= kMaximumSteps)
+            if (std::ceil(top / (factor * magnitude)) <= maximumSteps)
                 return factor * magnitude;
         }
     }
 }
+
+// Room around a value label of the axis, as a share of the label's width.
+constexpr double kLabelSpacing = 1.6;
+// What the chart's margins, ticks and axis line take from its width.
+constexpr int kChartFrameWidth = 40;
 
 } // namespace
 
@@ -132,11 +138,25 @@ void BarChart::scaleValueAxis()
     for (int i = 0; i < bars_->count(); ++i)
         highest = std::max(highest, bars_->at(i));
     const double top = std::max(highest * kMarkRoom, 1.0);
-    const double step = stepFor(top);
+    const double step = stepFor(top, maximumSteps(top));
     const int steps = int(std::ceil(top / step));
 
     valueAxis_->setTickInterval(step);
     valueAxis_->setRange(0, steps * step);
+}
+
+int BarChart::maximumSteps(double top) const
+{
+    // The plot is what the bar labels at the left leave of the chart; each value label of the
+    // axis below it gets room for itself and some space, so that the labels never run together.
+    int labelsWidth = 0;
+    const QFontMetrics labelMetrics(labelAxis_->labelsFont());
+    for (const QString &label : labelAxis_->categories())
+        labelsWidth = std::max(labelsWidth, labelMetrics.horizontalAdvance(label));
+    const int plotWidth = width() - labelsWidth - kChartFrameWidth;
+    const QFontMetrics valueMetrics(valueAxis_->labelsFont());
+    const int valueWidth = valueMetrics.horizontalAdvance(QString::number(std::ceil(top)));
+    return std::clamp(int(plotWidth / (kLabelSpacing * valueWidth)), 1, kMaximumSteps);
 }
 
 void BarChart::placeMarks()

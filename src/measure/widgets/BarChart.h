@@ -31,6 +31,8 @@ public:
 
 private:
     void scaleValueAxis();
+    // How many steps of the value axis fit the chart's width with their labels apart.
+    int maximumSteps(double top) const;
     void placeMarks();
 
     QString markFormat_;
