@@ -3,6 +3,7 @@
 #include "reports/ChartConnection.h"
 #include "reports/OutputOptionsDialog.h"
 #include "reports/ReportProject.h"
+#include "support/CustomerAndWorkshop.h"
 #include "support/FormTest.h"
 #include "support/ModalAnswerer.h"
 #include "support/PdfFile.h"
@@ -17,13 +18,6 @@
 
 namespace
 {
-
-const char kDetails[] = "[Customer_Details]\nVIN=WVWZZZ1KZAW000123\nBrand=Seat\nModel=Leon\n"
-                        "Plate=1234 BCD\nName=Ana\nSurname=Lopez\n"
-                        "[Workshop_Details]\nWorkshop_Name=Talleres Ribera\n"
-                        "Workshop_Address1=Calle Mayor 12\nWorkshop_Address2=28013 Madrid\n"
-                        "Workshop_Website=www.ribera.example\nWorkshop_Phone=+34 915 550 123\n"
-                        "Workshop_Email=info@ribera.example\n";
 
 // Rasterised pages: 50 dots per inch, about two pixels per millimetre.
 constexpr int kDotsPerInch = 50;
@@ -126,7 +120,7 @@ const PrintCase kPrintCases[] = {
 
 TEST_F(PrintReportsTest, PrintsEachReportWithItsValuesTheDetailsAndAPictureOfItsChart)
 {
-    folder.write(QStringLiteral("Tester.ini"), kDetails);
+    folder.write(QStringLiteral("Tester.ini"), kCustomerAndWorkshopDetails);
     connectTester();
     for (const PrintCase &c : kPrintCases) {
         SCOPED_TRACE(c.button);
@@ -214,7 +208,7 @@ TEST_F(PrintReportsTest, PrintsTheLogoOnlyUnderTheZorvaneBrand)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.oem);
         folder.write(QStringLiteral("Tester.ini"),
-                     QByteArray("[OEM]\nOEM=") + c.oem + "\n" + kDetails);
+                     QByteArray("[OEM]\nOEM=") + c.oem + "\n" + kCustomerAndWorkshopDetails);
         createForm();
         connectTester();
         answer(QStringLiteral("KLT37_SOIL|0042|0051"));
@@ -232,7 +226,7 @@ TEST_F(PrintReportsTest, PrintsTheLogoOnlyUnderTheZorvaneBrand)
 
 TEST_F(PrintReportsTest, PrintsTheWorkshopNameSavedBetweenTwoPrintsOfTheSameReport)
 {
-    folder.write(QStringLiteral("Tester.ini"), kDetails);
+    folder.write(QStringLiteral("Tester.ini"), kCustomerAndWorkshopDetails);
     connectTester();
     answer(QStringLiteral("KLT37_SADB|0125|0180"));
     const QString first = PdfFile::text(print("btnPrintAdblue", QStringLiteral("first-print.pdf")));
@@ -251,7 +245,7 @@ TEST_F(PrintReportsTest, PrintsTheWorkshopNameSavedBetweenTwoPrintsOfTheSameRepo
 
 TEST_F(PrintReportsTest, ClosesTheReportWhenTheOutputOptionsAreCancelled)
 {
-    folder.write(QStringLiteral("Tester.ini"), kDetails);
+    folder.write(QStringLiteral("Tester.ini"), kCustomerAndWorkshopDetails);
     QStringList seen;
     {
         ModalAnswerer answerer([&](QWidget *modal) {
