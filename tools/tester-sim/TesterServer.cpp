@@ -90,7 +90,8 @@ void TesterServer::acceptConnection()
 
 void TesterServer::readFrames()
 {
-    if (client_.isNull())
+    // A connection that went while its data was on the way is no longer open for reading.
+    if (client_.isNull() || !client_->isReadable())
         return;
     const bool readable = decoder_.feed(client_->readAll(), [this](const VirtualFrame &frame) {
         if (frame.kind != VirtualFrame::OutputReport)
