@@ -26,7 +26,8 @@ int main(int argc, char *argv[])
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 25;
 
     QWidget screen;
-    BarChart chart(QStringLiteral("AdBlue pressure"), QStringLiteral("%1.1f"), &screen);
+    BarChart chart(QStringLiteral("AdBlue pressure"), QStringLiteral("%1.1f"),
+                   QStringLiteral("Series2"), &screen);
     chart.setGeometry(0, 0, 285, 177);
     chart.hide();
     chart.addBar(QStringLiteral("Pressure "), 12.5);

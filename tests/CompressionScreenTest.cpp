@@ -6,6 +6,7 @@
 #include "support/QStringPrinter.h"
 
 #include <QChart>
+#include <QChartView>
 #include <QHorizontalBarSeries>
 #include <QLegend>
 #include <QPushButton>
@@ -150,7 +151,7 @@ TEST_F(CompressionScreenTest, TheScreenHoldsTheChartAndItsButtons)
     EXPECT_EQ(form.chart1->geometry(), QRect(75, 15, 409, 217));
     EXPECT_EQ(form.chart1->chart()->title(), QStringLiteral("Engine compression"));
     EXPECT_FALSE(form.chart1->chart()->legend()->isVisible());
-    EXPECT_EQ(form.chart1->rubberBand(), QChartView::NoRubberBand);
+    EXPECT_EQ(form.chart1->view()->rubberBand(), QChartView::NoRubberBand);
     EXPECT_EQ(form.chart1->series()->objectName(), QStringLiteral("Series1"));
     EXPECT_EQ(form.btnExitCompression->text(), QStringLiteral("X"));
     EXPECT_EQ(form.btnExitCompression->geometry(), QRect(17, 11, 41, 39));

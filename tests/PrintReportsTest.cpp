@@ -1,5 +1,6 @@
 #include "app/HintEdit.h"
 #include "app/Setup_Workshop_KLT37V1.h"
+#include "measure/widgets/BarChart.h"
 #include "reports/ChartConnection.h"
 #include "reports/OutputOptionsDialog.h"
 #include "reports/ReportProject.h"
@@ -10,7 +11,6 @@
 #include "support/PreviewSaver.h"
 #include "support/QStringPrinter.h"
 
-#include <QChartView>
 #include <QFile>
 #include <QPainter>
 #include <QPushButton>
@@ -324,7 +324,7 @@ TEST_F(PrintReportsTest, ConnectionsOfferOneGraphicColumnHoldingTheirChartAsItIs
         EXPECT_EQ(columns[0].description, QString());
         EXPECT_TRUE(connection->picture(QStringLiteral("Other")).isNull());
 
-        const QChartView *chart = form->findChild<QChartView *>(QLatin1String(c.chart));
+        const BarChart *chart = form->findChild<BarChart *>(QLatin1String(c.chart));
         ASSERT_NE(chart, nullptr);
         answer(QLatin1String(c.answers[0]));
         const QPicture before = connection->picture(QLatin1String(c.column));

@@ -302,7 +302,7 @@ TEST_F(StoredTestsTest, EachScreenHoldsItsDialLabelsHiddenChartAndButtons)
             EXPECT_TRUE(label->alignment() & Qt::AlignRight) << name;
             EXPECT_GT(label->x(), gauge->geometry().right()) << name;
         }
-        const BarChart *chart = screen->findChild<BarChart *>(QLatin1String(c.chart));
+        BarChart *chart = screen->findChild<BarChart *>(QLatin1String(c.chart));
         ASSERT_NE(chart, nullptr) << c.chart;
         EXPECT_TRUE(chart->isHidden()) << c.chart;
         EXPECT_EQ(chart->size(), QSize(285, 177)) << c.chart;

@@ -182,7 +182,9 @@ void TForm1::createComponents()
     lblFuncion->resize(73, 19);
     lblFuncion->setAlignment(Qt::AlignCenter);
     lblFuncion->setFont(tahoma(16, true));
-    lblFuncion->setStyleSheet(QStringLiteral("color: #0000FF;"));
+    QPalette blue = lblFuncion->palette();
+    blue.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0xFF));
+    lblFuncion->setPalette(blue);
     lblFuncion->hide();
 
     Memo1 = place(new QPlainTextEdit(client), "Memo1", 842, 8);

@@ -26,9 +26,8 @@ int cylinderField(int cylinder)
 void TForm1::createCompressionScreen()
 {
     chart1 = new BarChart(QStringLiteral("Engine compression"), QStringLiteral("%1.1f"),
-                          GroupCompression);
+                          QStringLiteral("Series1"), GroupCompression);
     chart1->setObjectName(QStringLiteral("chart1"));
-    chart1->series()->setObjectName(QStringLiteral("Series1"));
     chart1->setGeometry(75, 15, 409, 217);
     btnExitCompression =
         createExitButton(GroupCompression, QStringLiteral("btnExitCompression"), {17, 11, 41, 39});

@@ -1,5 +1,7 @@
 #include "ChartConnection.h"
 
+#include "measure/widgets/BarChart.h"
+
 #include <QBuffer>
 #include <QChartView>
 #include <QGraphicsLayout>
@@ -16,10 +18,11 @@ void ChartConnection::writeBlobData(const QByteArray &data)
     row_ << data;
 }
 
-void ChartConnection::writeChart(QChartView *chart)
+void ChartConnection::writeChart(BarChart *barChart)
 {
     // The chart's own rectangle. A chart that was never shown has not been given its size and
     // laid out yet: that happens here, as showing it would do.
+    QChartView *chart = barChart->view();
     const QRect rect(QPoint(), chart->size());
     chart->chart()->resize(rect.size());
     chart->chart()->layout()->activate();

@@ -4,7 +4,7 @@
 #include <QObject>
 #include <QPicture>
 
-class QChartView;
+class BarChart;
 
 // A data connection of the reports that hands a chart's picture to a template.
 //
@@ -35,7 +35,7 @@ public:
     void writeBlobData(const QByteArray &data);
     // In getRow(): a picture of the chart as it is now, as the value of the next column. The
     // chart is drawn at its own size, also when it is hidden, as a vector picture.
-    void writeChart(QChartView *chart);
+    void writeChart(BarChart *chart);
 
     // The columns, asked with getCols().
     QList<Field> columns();

@@ -50,10 +50,10 @@ void TForm1::createStoredTestScreens()
         QWidget *screen = this->*screenOfCode(test.code);
         StoredTestScreen &parts = StoredTestScreens[i];
 
-        parts.chart = new BarChart(QLatin1String(test.chart.title),
-                                   QLatin1String(test.unit->markFormat), screen);
+        parts.chart =
+            new BarChart(QLatin1String(test.chart.title), QLatin1String(test.unit->markFormat),
+                         QLatin1String(test.chart.series), screen);
         parts.chart->setObjectName(QLatin1String(test.chart.name));
-        parts.chart->series()->setObjectName(QLatin1String(test.chart.series));
         parts.chart->setGeometry(kChart);
         parts.chart->hide();
 

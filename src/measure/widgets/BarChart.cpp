@@ -4,6 +4,7 @@
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
+#include <QChartView>
 #include <QFontMetrics>
 #include <QGraphicsRectItem>
 #include <QGraphicsSimpleTextItem>
@@ -47,43 +48,84 @@ constexpr int kChartFrameWidth = 40;
 
 } // namespace
 
-BarChart::BarChart(const QString &title, const QString &markFormat, QWidget *parent)
-    : QChartView(parent), markFormat_(markFormat), series_(new QHorizontalBarSeries),
-      bars_(new QBarSet(QString())), labelAxis_(new QBarCategoryAxis), valueAxis_(new QValueAxis)
+BarChart::BarChart(const QString &title, const QString &markFormat, const QString &seriesName,
+                   QWidget *parent)
+    : QWidget(parent), title_(title), markFormat_(markFormat), seriesName_(seriesName)
 {
-    setRenderHint(QPainter::Antialiasing);
-    setRubberBand(QChartView::NoRubberBand);
-    setFrameShape(QFrame::NoFrame);
+}
 
-    QChart *chart = this->chart();
-    chart->setTitle(title);
-    chart->setTitleFont(boldFont(15));
-    chart->legend()->hide();
-    chart->setBackgroundRoundness(0);
-    chart->setMargins(QMargins(4, 2, 10, 2));
+QChartView *BarChart::view()
+{
+    if (view_ != nullptr)
+        return view_;
+    view_ = new QChartView(this);
+    view_->setGeometry(rect());
+    view_->setRenderHint(QPainter::Antialiasing);
+    view_->setRubberBand(QChartView::NoRubberBand);
+    view_->setFrameShape(QFrame::NoFrame);
 
+    chart_ = view_->chart();
+    chart_->setTitle(title_);
+    chart_->setTitleFont(boldFont(15));
+    chart_->legend()->hide();
+    chart_->setBackgroundRoundness(0);
+    chart_->setMargins(QMargins(4, 2, 10, 2));
+
+    series_ = new QHorizontalBarSeries;
+    series_->setObjectName(seriesName_);
     series_->setBarWidth(0.6);
+    bars_ = new QBarSet(QString());
     series_->append(bars_);
-    chart->addSeries(series_);
+    chart_->addSeries(series_);
 
+    labelAxis_ = new QBarCategoryAxis;
     labelAxis_->setLabelsFont(boldFont(13));
-    chart->addAxis(labelAxis_, Qt::AlignLeft);
+    chart_->addAxis(labelAxis_, Qt::AlignLeft);
     series_->attachAxis(labelAxis_);
 
     // Whole steps from 0, so the axis labels are whole numbers without a decimal separator.
+    valueAxis_ = new QValueAxis;
     valueAxis_->setLabelsFont(boldFont(12));
     valueAxis_->setTickType(QValueAxis::TicksDynamic);
     valueAxis_->setTickAnchor(0);
     valueAxis_->setLabelFormat(QStringLiteral("%.0f"));
-    chart->addAxis(valueAxis_, Qt::AlignBottom);
+    chart_->addAxis(valueAxis_, Qt::AlignBottom);
     series_->attachAxis(valueAxis_);
     scaleValueAxis();
 
-    connect(chart, &QChart::plotAreaChanged, this, &BarChart::placeMarks);
+    connect(chart_, &QChart::plotAreaChanged, this, &BarChart::placeMarks);
+    view_->show();
+    return view_;
+}
+
+QChart *BarChart::chart()
+{
+    view();
+    return chart_;
+}
+
+QHorizontalBarSeries *BarChart::series()
+{
+    view();
+    return series_;
+}
+
+void BarChart::showEvent(QShowEvent *event)
+{
+    view();
+    QWidget::showEvent(event);
+}
+
+void BarChart::resizeEvent(QResizeEvent *event)
+{
+    if (view_ != nullptr)
+        view_->setGeometry(rect());
+    QWidget::resizeEvent(event);
 }
 
 void BarChart::clear()
 {
+    view();
     bars_->remove(0, bars_->count());
     labelAxis_->clear();
     qDeleteAll(marks_);
@@ -93,10 +135,11 @@ void BarChart::clear()
 
 void BarChart::addBar(const QString &label, double value)
 {
+    view();
     labelAxis_->append(label);
     bars_->append(value);
 
-    auto *mark = new QGraphicsRectItem(chart());
+    auto *mark = new QGraphicsRectItem(chart_);
     mark->setPen(QPen(QColor(0x80, 0x80, 0x80)));
     mark->setBrush(QColor(0xFF, 0xFF, 0xE1));
     auto *text = new QGraphicsSimpleTextItem(NumberFormat::format(markFormat_, {value}), mark);
@@ -113,7 +156,7 @@ void BarChart::addBar(const QString &label, double value)
 
 int BarChart::barCount() const
 {
-    return bars_->count();
+    return bars_ != nullptr ? bars_->count() : 0;
 }
 
 QString BarChart::barLabel(int bar) const
@@ -161,9 +204,9 @@ int BarChart::maximumSteps(double top) const
 
 void BarChart::placeMarks()
 {
-    const QRectF plot = chart()->plotArea();
+    const QRectF plot = chart_->plotArea();
     for (int i = 0; i < marks_.size(); ++i) {
-        const QPointF end = chart()->mapToPosition(QPointF(bars_->at(i), i), series_);
+        const QPointF end = chart_->mapToPosition(QPointF(bars_->at(i), i), series_);
         QGraphicsRectItem *mark = marks_[i];
         const QRectF box = mark->rect();
         const double left = std::min(end.x() + 4, plot.right() - box.width());
